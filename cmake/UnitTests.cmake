@@ -1,0 +1,30 @@
+# GoogleTest from the sources Debian ships, so that the MinGW builds get it too.
+set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# add_unit_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l] [WORKING_DIRECTORY d])
+# Natively every test case is its own ctest entry; under wine the whole program
+# is one entry, since starting wine per case would only cost time.
+function(add_unit_test name)
+  cmake_parse_arguments(UT "" "WORKING_DIRECTORY" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${UT_SOURCES})
+  project_target(${name})
+  target_link_libraries(${name} PRIVATE ${UT_LIBS} GTest::gmock_main)
+  if(NOT UT_WORKING_DIRECTORY)
+    set(UT_WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  if(NOT PROJECT_CAN_RUN_TESTS)
+    return()
+  endif()
+  if(WIN32)
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${UT_WORKING_DIRECTORY})
+    set_tests_properties(${name} PROPERTIES LABELS "wine;${UT_LABELS}" TIMEOUT 600)
+  else()
+    gtest_discover_tests(${name} WORKING_DIRECTORY ${UT_WORKING_DIRECTORY}
+      PROPERTIES LABELS "${UT_LABELS}" DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()

@@ -40,3 +40,15 @@ elseif(NOT WIN32)
 else()
   set(PROJECT_CAN_RUN_TESTS OFF)
 endif()
+
+# Adds every child folder of the current one that has a CMakeLists.txt, in
+# name order, so that a new component only has to bring its own folder.
+function(add_component_subdirectories)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()

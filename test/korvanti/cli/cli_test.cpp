@@ -10,6 +10,7 @@
 #include "fake_clock.h"
 #include "result_table.h"
 #include "test_selection.h"
+#include "work_block.h"
 
 namespace korvanti {
 namespace {
@@ -108,6 +109,21 @@ TEST(Cli, AllRunsTheSevenTestsInTheirFixedOrder) {
     EXPECT_FALSE(std::getline(lines, line)) << line;
     // --all ticks: the Memory test ticked before it stays ticked.
     EXPECT_NE(r.out.find("Memory throughput"), std::string::npos);
+}
+
+TEST(Cli, OutOfMemoryEndsTheRunWithAMessageAndKeepsEarlierScores) {
+    testing::FakeClock clock;
+    clock.Step(100);
+    // No work block can be had: the Matrix test is the first to ask.
+    const WorkBlockAllocator previous =
+        SetWorkBlockAllocator({[](size_t, bool) -> void* { return nullptr; }, [](void*) {}});
+    const CliResult r = RunCli({"--queens", "--matrix", "--memory", "--run"});
+    SetWorkBlockAllocator(previous);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Out of memory!"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("Eight queens problem"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Matrix operations"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Memory throughput"), std::string::npos) << r.out;
 }
 
 TEST(Cli, NoArgumentsRunEveryTestThatExists) {

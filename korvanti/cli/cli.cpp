@@ -54,11 +54,33 @@ void Tick(bool TestSelection::*flag) {
     testSelection.*flag = !(testSelection.*flag);
 }
 
+// Ticks every processor and memory test of the run table (not the drives).
+void TickAllTests() {
+    const RunTable& table = ProgramRunTable();
+    for (size_t i = 0; i < table.rowCount; ++i) {
+        testSelection.*(table.rows[i].flag) = true;
+    }
+}
+
 void PrintHelp(std::ostream& out);
 
 const Option kOptions[] = {
     {"--dhrystone", false, [](Context&, const char*) { Tick(&TestSelection::dhrystone); },
      "tick (or untick) the Dhrystone test"},
+    {"--whetstone", false, [](Context&, const char*) { Tick(&TestSelection::whetstone); },
+     "tick (or untick) the Whetstone test"},
+    {"--queens", false, [](Context&, const char*) { Tick(&TestSelection::eightQueens); },
+     "tick (or untick) the Eight queens test"},
+    {"--matrix", false, [](Context&, const char*) { Tick(&TestSelection::matrixOperations); },
+     "tick (or untick) the Matrix operations test"},
+    {"--crunch", false, [](Context&, const char*) { Tick(&TestSelection::numberCrunching); },
+     "tick (or untick) the Number crunching test"},
+    {"--fpu", false, [](Context&, const char*) { Tick(&TestSelection::floatingPointUnit); },
+     "tick (or untick) the Floating point unit test"},
+    {"--memory", false, [](Context&, const char*) { Tick(&TestSelection::memoryThroughput); },
+     "tick (or untick) the Memory throughput test"},
+    {"--all", false, [](Context&, const char*) { TickAllTests(); },
+     "tick all seven processor and memory tests"},
     {"--long", false,
      [](Context&, const char*) { testSelection.longTestsFactor = testSelection.longTestsFactor == 1 ? 2 : 1; },
      "toggle Long tests (every loop count doubled)"},
@@ -132,10 +154,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     bool helpShown = false;
     Context context{view, out, helpShown};
     if (argc <= 1) {
-        const RunTable& table = ProgramRunTable();
-        for (size_t i = 0; i < table.rowCount; ++i) {
-            testSelection.*(table.rows[i].flag) = true;
-        }
+        TickAllTests();
         RunCheckedTests(testSelection, resultTable, reportText, view);
     }
     for (int i = 1; i < argc; ++i) {

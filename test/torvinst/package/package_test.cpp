@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "lh5_encoder.h"
+#include "member_stream_decoder.h"
 #include "package_image.h"
 #include "platform_package_files.h"
 
@@ -172,6 +174,29 @@ TEST_F(PackageTest, ExtractsEveryMemberIntoNewFoldersWithFullProgress) {
     // The install folder got its backslash; the current directory is where it was.
     EXPECT_EQ(std::string(state_.targetFolder), packagePath(target_) + "\\");
     EXPECT_TRUE(fs::equivalent(fs::current_path(), root_));
+}
+
+TEST_F(PackageTest, CompressedMembersGoThroughTheMemberDecoder) {
+    // Two members, so that the second decodes after the first in one decoder.
+    std::string text;
+    for (int i = 0; i < 3000; ++i) text += "line " + std::to_string(i % 97) + "\r\n";
+    std::string bytes(9000, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * i) >> 3);
+    std::vector<uint8_t> package;
+    for (const auto& [name, content] : {std::pair<std::string, std::string>{"text.txt", text}, {"sub\\bytes.bin", bytes}}) {
+        RawRecord r;
+        r.method = kMethodCompressed;
+        r.nameBytes = name + '\0';
+        r.data = lh5::encodeStream(reinterpret_cast<const uint8_t*>(content.data()), content.size());
+        r.unpackedSize = static_cast<uint32_t>(content.size());
+        appendRecord(package, r);
+    }
+    stage(package);
+    MemberStreamDecoder decoder;
+    PackageExtractor extractor(state_, files_, &decoder);
+    ASSERT_TRUE(extractor.extractAll(nullptr)) << state_.progressBytes << " of " << package.size();
+    EXPECT_EQ(readFile(target_ / "text.txt"), text);
+    EXPECT_EQ(readFile(target_ / "sub" / "bytes.bin"), bytes);
 }
 
 TEST_F(PackageTest, RelativeInstallFolderIsTakenFromTheCurrentDirectory) {

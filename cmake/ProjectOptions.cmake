@@ -19,6 +19,10 @@ if(PROJECT_SANITIZE OR PROJECT_FUZZ)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(PROJECT_FUZZ)
+  # Coverage feedback from the libraries under test too, not only the fuzz target.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 if(WIN32)
   # Windows programs carry their own C and C++ runtimes: nothing beyond a bare system.

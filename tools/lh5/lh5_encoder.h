@@ -1,0 +1,18 @@
+// Encoder of the compressed member stream (the lh5 method of LZH archives):
+// LZ77 over an 8 KiB window with matches of 3 to 256 bytes, found through
+// hash chains with lazy matching, and static Huffman codes sent per block of
+// up to 65,535 symbols.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace lh5 {
+
+// Compresses `size` bytes at `data` into one raw stream, without any archive
+// header. The stream carries no length: a decoder is told the original size
+// (`size`) separately and stops there. An empty input gives an empty stream.
+// The last byte is padded with zero bits. The result is deterministic.
+std::vector<uint8_t> encodeStream(const uint8_t* data, size_t size);
+
+}  // namespace lh5

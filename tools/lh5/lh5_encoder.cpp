@@ -67,11 +67,11 @@ uint32_t distanceClass(uint32_t distance) {
     return c;
 }
 
-// Huffman code lengths for `freq`, none longer than kMaxCodeLength. Symbols
-// of frequency 0 get length 0. Needs at least two used symbols. When the
-// optimal tree is too deep the frequencies are halved (keeping every used
-// symbol at 1 or more) and the tree is rebuilt.
-std::vector<uint8_t> limitedCodeLengths(std::vector<uint32_t> freq) {
+}  // namespace
+
+// When the optimal tree is too deep the frequencies are halved (keeping every
+// used symbol at 1 or more) and the tree is rebuilt.
+std::vector<uint8_t> detail::limitedCodeLengths(std::vector<uint32_t> freq) {
     const size_t n = freq.size();
     std::vector<uint8_t> lengths(n, 0);
     for (;;) {
@@ -109,6 +109,8 @@ std::vector<uint8_t> limitedCodeLengths(std::vector<uint32_t> freq) {
         }
     }
 }
+
+namespace {
 
 // Canonical codes: equal lengths in increasing symbol order, shorter first.
 std::vector<uint16_t> canonicalCodes(const std::vector<uint8_t>& lengths) {
@@ -153,7 +155,7 @@ Code makeCode(const std::vector<uint32_t>& freq) {
         code.codes.assign(freq.size(), 0);
         return code;
     }
-    code.lengths = limitedCodeLengths(freq);
+    code.lengths = detail::limitedCodeLengths(freq);
     code.codes = canonicalCodes(code.lengths);
     return code;
 }

@@ -15,4 +15,11 @@ namespace lh5 {
 // The last byte is padded with zero bits. The result is deterministic.
 std::vector<uint8_t> encodeStream(const uint8_t* data, size_t size);
 
+namespace detail {
+// Huffman code lengths for the frequencies `freq` (0 = symbol unused, length
+// 0), none longer than 16 bits; at least two symbols must be used. Exposed
+// for tests.
+std::vector<uint8_t> limitedCodeLengths(std::vector<uint32_t> freq);
+}  // namespace detail
+
 }  // namespace lh5

@@ -21,6 +21,15 @@ struct WhetstoneCounts {
     int64_t paBody;
 };
 extern WhetstoneCounts whetstone;
+// Whetstone: the results of each module as they stand right after its loop
+// (index = module number): J, K and four values, the ones the published
+// program prints for that module.
+struct WhetstoneModuleResult {
+    int32_t j, k;
+    double v[4];
+};
+extern WhetstoneModuleResult whetstoneResults[12];
+void WhetstoneModuleEnd(int module, int32_t j, int32_t k, double v1, double v2, double v3, double v4);
 
 // Eight queens: calls of PlaceQueen and complete placements, and the rows of
 // the latest complete placement (index = column).

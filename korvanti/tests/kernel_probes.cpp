@@ -4,6 +4,7 @@
 namespace korvanti::probes {
 
 WhetstoneCounts whetstone;
+WhetstoneModuleResult whetstoneResults[12];
 QueensCounts queens;
 CrunchTrace crunch;
 std::vector<FpuPassTrace> fpuPasses;
@@ -17,8 +18,15 @@ void QueenPlaced(int32_t column, const int32_t* queenRow) {
     }
 }
 
+void WhetstoneModuleEnd(int module, int32_t j, int32_t k, double v1, double v2, double v3, double v4) {
+    whetstoneResults[module] = {j, k, {v1, v2, v3, v4}};
+}
+
 void Reset() {
     whetstone = WhetstoneCounts{};
+    for (WhetstoneModuleResult& result : whetstoneResults) {
+        result = WhetstoneModuleResult{};
+    }
     queens = QueensCounts{};
     crunch = CrunchTrace{};
     fpuPasses.clear();

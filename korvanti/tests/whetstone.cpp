@@ -47,6 +47,7 @@ uint32_t RunWhetstone(int32_t loops) {
         X4 = (-X1 + X2 + X3 + X4) * T;
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(1, N1, N1, X1, X2, X3, X4));
 
     // Module 2: array elements.
     E1[1] = 1.0;
@@ -62,6 +63,7 @@ uint32_t RunWhetstone(int32_t loops) {
         E1[4] = (-E1[1] + E1[2] + E1[3] + E1[4]) * T;
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(2, N3, N2, E1[1], E1[2], E1[3], E1[4]));
 
     // Module 3: array as parameter.
     for (int32_t i = 1; i <= N3; ++i) {
@@ -69,6 +71,7 @@ uint32_t RunWhetstone(int32_t loops) {
         PA(E1);
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(3, J, J, E1[1], E1[2], E1[3], E1[4]));
 
     // Module 4: conditional jumps.
     J = 1;
@@ -96,6 +99,7 @@ uint32_t RunWhetstone(int32_t loops) {
         }
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(4, J, J, X1, X2, X3, X4));
 
     // Module 6: integer arithmetic.
     J = 1;
@@ -111,6 +115,7 @@ uint32_t RunWhetstone(int32_t loops) {
         E1[K - 1] = J * K * L;
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(6, J, K, E1[1], E1[2], E1[3], E1[4]));
 
     // Module 7: trigonometric functions.
     X = 0.5;
@@ -122,6 +127,7 @@ uint32_t RunWhetstone(int32_t loops) {
         Y = T * std::atan(T2 * std::sin(Y) * std::cos(Y) / (std::cos(X + Y) + std::cos(X - Y) - 1.0));
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(7, J, K, X, X, Y, Y));
 
     // Module 8: procedure calls.
     X = 1.0;
@@ -133,6 +139,7 @@ uint32_t RunWhetstone(int32_t loops) {
         P3(X, Y, &Z);
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(8, J, K, X, Y, Z, Z));
 
     // Module 9: array references.
     J = 1;
@@ -147,6 +154,7 @@ uint32_t RunWhetstone(int32_t loops) {
         P0();
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(9, J, K, E1[1], E1[2], E1[3], E1[4]));
 
     // Module 10: integer arithmetic.
     J = 2;
@@ -160,6 +168,7 @@ uint32_t RunWhetstone(int32_t loops) {
         K = K - J - J;
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(10, J, K, X1, X2, X3, X4));
 
     // Module 11: standard functions.
     X = 0.75;
@@ -169,6 +178,7 @@ uint32_t RunWhetstone(int32_t loops) {
         X = std::sqrt(std::exp(std::log(X) / T1));
     }
     OptimizationBarrier();
+    KORVANTI_PROBE(probes::WhetstoneModuleEnd(11, J, K, X, X, X, X));
 
     const MilliClock end = ReadMilliClock();
     const int32_t ms = ElapsedMs(begin, end);

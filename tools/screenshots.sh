@@ -26,6 +26,15 @@ shot() { # FRAME FILE: the screen area WIDTHxHEIGHT+X+Y as a small PNG
 
 # Without a window manager wine draws the windows' frames and captions itself.
 run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# Debian's wine64 alone does not find wine's own fonts (fonts-wine), so the
+# caption buttons, drawn with the Marlett symbol font, would show as the
+# letters "0 1 r", and the dialog and fixed-pitch fonts would be stand-ins.
+# The prefix's Fonts folder is searched: put them there.
+if [ -d /usr/share/wine/fonts ]; then
+  mkdir -p "$prefix/drive_c/windows/Fonts"
+  cp -u /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+fi
 run "$build/korvanti/app/korvanti.exe" &
 korvanti=$!
 driver=$build/tools/screenshots/korvanti-shot-driver.exe

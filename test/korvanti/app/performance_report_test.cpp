@@ -172,6 +172,31 @@ TEST_F(ReportTest, DriveBlocksStopAtLine91) {
     EXPECT_EQ(lines[91], "CPU usage                         16         16  percent ");
 }
 
+TEST_F(ReportTest, ABlockStartsOnlyBelowLine91) {
+    // Thirteen drive groups of this computer alone after n test lines (no
+    // Total): the first block starts at line 3 + n.
+    struct Case {
+        int tests;
+        size_t lines;  // up to the last non-empty one
+    };
+    // 7 tests: the ninth block ends at line 90, so the output line is exactly
+    // 91 and no tenth block starts. 6 tests: the tenth block starts at line
+    // 90 and ends at line 98.
+    for (const Case c : {Case{7, 91u}, Case{6, 99u}}) {
+        std::vector<Cell> mine;
+        for (int t = 0; t < c.tests; ++t) {
+            mine.emplace_back("dwqcnfm"[t], 1u);
+        }
+        for (char letter = 'C'; letter < 'C' + 13; ++letter) {
+            auto group = Drive(letter, 10);
+            mine.insert(mine.end(), group.begin(), group.end());
+        }
+        const auto lines = Build(mine, {});
+        ASSERT_EQ(lines.size(), c.lines) << c.tests;
+        EXPECT_EQ(lines.back(), "CPU usage                         16  percent ") << c.tests;
+    }
+}
+
 TEST_F(ReportTest, SameListsGiveTheSameLinesEveryTime) {
     const auto first = Build(Join({{{'d', 7}}, Drive('Z', 1)}), {{'d', 3}});
     const auto second = Build(Join({{{'d', 7}}, Drive('Z', 1)}), {{'d', 3}});

@@ -48,13 +48,20 @@ const TestRow kRows[] = {
 };
 const RunTable kFakeTable = {kRows, 7, FakeDisk, 10};
 
+// Records each repaint with the number of report lines it would show, so
+// that the order of clearing, storing, rebuilding and repainting is seen.
 class RecordingView : public RunView {
 public:
-    void FullRedraw() override { events.push_back("full"); }
-    void RepaintNow() override { events.push_back("now"); }
+    explicit RecordingView(const ReportText& report) : report_(report) {}
+    void FullRedraw() override { events.push_back("full:" + Shown()); }
+    void RepaintNow() override { events.push_back("now:" + Shown()); }
     void ShowError(const char* text) override { errors.emplace_back(text); }
     std::vector<std::string> events;
     std::vector<std::string> errors;
+
+private:
+    std::string Shown() const { return std::to_string(testing::Lines(report_).size()); }
+    const ReportText& report_;
 };
 
 class RunDriverTest : public ::testing::Test {
@@ -80,7 +87,7 @@ public:
     TestSelection selection;
     ResultTable table{};
     ReportText report{};
-    RecordingView view;
+    RecordingView view{report};
 };
 
 TEST_F(RunDriverTest, OnlyMemoryThroughput) {
@@ -90,7 +97,7 @@ TEST_F(RunDriverTest, OnlyMemoryThroughput) {
     EXPECT_EQ(Codes(), "m");
     EXPECT_STREQ(table.thisComputer[0].value, "      1090");
     EXPECT_EQ(table.thisComputer[1].code[0], '\0');
-    EXPECT_THAT(view.events, ElementsAre("full", "now"));
+    EXPECT_THAT(view.events, ElementsAre("full:0", "now:4"));
 }
 
 TEST_F(RunDriverTest, AllTestsWithLongTestsRunInFixedOrder) {
@@ -102,6 +109,8 @@ TEST_F(RunDriverTest, AllTestsWithLongTestsRunInFixedOrder) {
     EXPECT_THAT(calls, ElementsAre("d:1600000", "w:4000", "q:6000", "c:2", "n:1200000", "f:200000", "m:10"));
     EXPECT_EQ(Codes(), "dwqcnfm");
     EXPECT_EQ(testing::Lines(report).size(), 10u);  // header and seven lines, no Total
+    // Each score is stored, the report rebuilt, then repainted: it grows by a line.
+    EXPECT_THAT(view.events, ElementsAre("full:0", "now:4", "now:5", "now:6", "now:7", "now:8", "now:9", "now:10"));
 }
 
 TEST_F(RunDriverTest, DriveGroupsFollowTheTestsAndFailuresLeaveNoTrace) {
@@ -116,8 +125,9 @@ TEST_F(RunDriverTest, DriveGroupsFollowTheTestsAndFailuresLeaveNoTrace) {
     EXPECT_STREQ(table.thisComputer[1].value, "      6900");
     EXPECT_STREQ(table.thisComputer[7].value, "         7");
     EXPECT_STREQ(table.thisComputer[14].value, "         0");  // negative CPU usage shows as 0
-    // q, then one repaint per drive whether it failed or not.
-    EXPECT_THAT(view.events, ElementsAre("full", "now", "now", "now", "now"));
+    // q, then one repaint per drive whether it failed or not; a failed drive
+    // adds nothing, a stored group its nine lines.
+    EXPECT_THAT(view.events, ElementsAre("full:0", "now:4", "now:4", "now:13", "now:22"));
     EXPECT_TRUE(view.errors.empty());
 }
 
@@ -133,6 +143,7 @@ TEST_F(RunDriverTest, ARunStartsFromEmptyLinesAndCellsButKeepsTheOtherComputer) 
     EXPECT_FALSE(report.showingDescription);
     EXPECT_EQ(std::string(report.line[3]),
               "Eight queens problem            1130         50  pps      2260 percent");
+    EXPECT_THAT(view.events, ElementsAre("full:0", "now:5"));  // the description is gone before the first paint
 }
 
 TEST_F(RunDriverTest, NothingTickedLeavesEverythingEmpty) {
@@ -142,7 +153,7 @@ TEST_F(RunDriverTest, NothingTickedLeavesEverythingEmpty) {
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(Codes(), "");
     EXPECT_TRUE(testing::Lines(report).empty());
-    EXPECT_THAT(view.events, ElementsAre("full"));
+    EXPECT_THAT(view.events, ElementsAre("full:0"));
 }
 
 TEST_F(RunDriverTest, DrivesThatDoNotFitAreToldAndNeverWritePastTheTable) {

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -313,6 +315,24 @@ TEST_F(MainFrameTest, RunWithDhrystoneFillsTheReportAndPaintsItLineByLine) {
     EXPECT_TRUE(picture.InkIn(0, 14).any());
 }
 
+TEST_F(MainFrameTest, PaintsWithAFixedPitchFontUpToTheFirstNul) {
+    // With a fixed-pitch font the bar after ten narrow letters stands where
+    // the bar after ten wide ones does; text after a NUL is not drawn.
+    std::snprintf(reportText.line[0], kReportLineLength, "iiiiiiiiii|");
+    std::snprintf(reportText.line[1], kReportLineLength, "WWWWWWWWWW|");
+    std::memcpy(reportText.line[3], "x\0hidden", 9);
+    const ClientPicture picture(window);
+    const Ink narrow = picture.InkIn(0, 14);
+    const Ink wide = picture.InkIn(14, 28);
+    ASSERT_TRUE(narrow.any() && wide.any());
+    // A pixel of slack for smoothed edges; a proportional font puts them
+    // tens of pixels apart.
+    EXPECT_NEAR(narrow.right, wide.right, 1);
+    const Ink line3 = picture.InkIn(14 * 3, 14 * 4);
+    ASSERT_TRUE(line3.any());
+    EXPECT_LT(line3.right - line3.left, (narrow.right - 10) / 5);  // one letter of eleven
+}
+
 TEST_F(MainFrameTest, RunWithNothingTickedLeavesTheWindowBlank) {
     Command(40003);
     EXPECT_EQ(reportText.line[0][0], '\0');
@@ -358,6 +378,12 @@ TEST_F(MainFrameTest, AboutIsModalOverTheMainWindowWithTemplate118) {
         enabledWhileOpen = IsWindowEnabled(window) != FALSE;
         EXPECT_EQ(WindowText(dialog), "About");
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), window);
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+        HDC screen = GetDC(nullptr);
+        EXPECT_EQ(font.lfHeight, -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72));  // 8 points
+        ReleaseDC(nullptr, screen);
 
         RECT expected = {0, 0, 317, 124};
         MapDialogRect(dialog, &expected);
@@ -474,6 +500,46 @@ TEST_F(MainFrameTest, ExitClosesTheWindow) {
 TEST(ProcessStart, ReportsWhetherTheProgramStarted) {
     EXPECT_FALSE(StartDetachedProcess("no-such-program-kv.exe"));
     EXPECT_TRUE(StartDetachedProcess("cmd.exe /c exit"));
+}
+
+TEST(Resources, CarryTheVersionBlockAndTheManifest) {
+    char path[MAX_PATH] = {};
+    ASSERT_GT(GetModuleFileNameA(nullptr, path, sizeof path), 0u);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, block.data()));
+    auto text = [&](const char* name) {
+        char* value = nullptr;
+        UINT length = 0;
+        const std::string query = std::string("\\StringFileInfo\\040904E4\\") + name;
+        if (!VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) {
+            return std::string("(missing)");
+        }
+        return std::string(value);
+    };
+    EXPECT_EQ(text("ProductName"), "Korvanti");
+    EXPECT_EQ(text("ProductVersion"), "1.0.0");
+    EXPECT_EQ(text("FileVersion"), "1.0.0");
+    EXPECT_EQ(text("OriginalFilename"), "korvanti.exe");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+    // The manifest the loader reads (id 1): themed controls, Windows 10/11.
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                               SizeofResource(module, found));
+    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
+    EXPECT_NE(manifest.find("asInvoker"), std::string::npos);
 }
 
 TEST(Resources, CarryTheArtworkInItsFormats) {

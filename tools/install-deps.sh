@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine64 xvfb xauth x11-utils imagemagick
+  wine64 fonts-wine xvfb xauth x11-utils imagemagick
   lhasa jlha-utils
 )
 

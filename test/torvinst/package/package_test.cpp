@@ -335,7 +335,8 @@ TEST(MemberNameTest, AcceptsOrdinaryNamesAndRefusesUnsafeOnes) {
         EXPECT_TRUE(isSafeMemberName(ok)) << ok;
     }
     for (const char* bad : {"", "\\x", "C:x", "x:stream", "..", ".", "a\\..", "a\\.\\b", "a\\\\b", "a\\", "a/b",
-                            "NUL", "con.txt", "sub\\Aux", "LPT1.log", "com9", "tab\tname"}) {
+                            "NUL", "con.txt", "sub\\Aux", "LPT1.log", "com9", "tab\tname", "com0", "LPT0.txt",
+                            "com\xB9", "lpt\xB2.txt", "COM\xB3"}) {
         EXPECT_FALSE(isSafeMemberName(bad)) << bad;
     }
 }

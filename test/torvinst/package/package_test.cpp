@@ -367,6 +367,8 @@ TEST_F(PackageTest, MemberFailuresThatAreNotTheRecordsFault) {
     decoder_.succeed = false;  // a damaged stream
     EXPECT_EQ(extractor_.extractMember(0), 0);
     EXPECT_FALSE(fs::exists(target_ / "c.bin"));
+    // The install folder gets its backslash only once the member has decoded.
+    EXPECT_EQ(std::string(state_.targetFolder), packagePath(target_));
     decoder_.succeed = true;
 
     PackageExtractor noDecoder(state_, files_, nullptr);

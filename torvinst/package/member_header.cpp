@@ -33,8 +33,12 @@ bool isDeviceName(const char* begin, const char* end) {
     static const char* const fixed[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
     for (const char* d : fixed)
         if (std::strcmp(base, d) == 0) return true;
-    if (n == 4 && (std::strncmp(base, "COM", 3) == 0 || std::strncmp(base, "LPT", 3) == 0))
-        return base[3] >= '1' && base[3] <= '9';
+    // COM and LPT followed by a digit 0-9 or a superscript 1, 2 or 3 (single
+    // bytes in the Western code page) are all reserved.
+    if (n == 4 && (std::strncmp(base, "COM", 3) == 0 || std::strncmp(base, "LPT", 3) == 0)) {
+        const unsigned char d = static_cast<unsigned char>(base[3]);
+        return (d >= '0' && d <= '9') || d == 0xB9 || d == 0xB2 || d == 0xB3;
+    }
     return false;
 }
 

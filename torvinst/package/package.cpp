@@ -129,17 +129,10 @@ int64_t PackageExtractor::extractMember(uint32_t offset) {
         if (header.method != kMethodCompressed && header.packedSize > header.unpackedSize) break;
         if (header.unpackedSize == 0) break;
 
-        // The install folder ends in a backslash, and folder plus name fit 260 bytes.
+        // Install folder (with the backslash it gets below) plus name must fit 260 bytes.
         size_t folderLength = std::strlen(state_.targetFolder);
-        if (state_.targetFolder[folderLength - 1] != '\\') {
-            if (folderLength + 1 >= kPathSize) break;
-            state_.targetFolder[folderLength++] = '\\';
-            state_.targetFolder[folderLength] = '\0';
-        }
-        if (folderLength + nameSize > kPathSize) break;
-        char fullPath[kPathSize];
-        std::memcpy(fullPath, state_.targetFolder, folderLength);
-        std::memcpy(fullPath + folderLength, name, nameSize);
+        const bool appendBackslash = state_.targetFolder[folderLength - 1] != '\\';
+        if (folderLength + (appendBackslash ? 1 : 0) + nameSize > kPathSize) break;
 
         // A compressed member may have no data at all (its stream reads as zero bits).
         packed = files_.obtainBlock(header.packedSize > 0 ? header.packedSize : 1);
@@ -156,6 +149,15 @@ int64_t PackageExtractor::extractMember(uint32_t offset) {
             std::memcpy(unpacked, packed, header.packedSize);
         }
 
+        // The member is ready: the install folder gets its backslash, and the
+        // member's path is made under it.
+        if (appendBackslash) {
+            state_.targetFolder[folderLength++] = '\\';
+            state_.targetFolder[folderLength] = '\0';
+        }
+        char fullPath[kPathSize];
+        std::memcpy(fullPath, state_.targetFolder, folderLength);
+        std::memcpy(fullPath + folderLength, name, nameSize);
         if (!makeFolders(fullPath)) break;
         std::memcpy(state_.currentMemberName, name, nameSize);
         if (!writeWhole(files_, fullPath, unpacked, header.unpackedSize)) break;

@@ -166,6 +166,20 @@ TEST_F(MemberDecoderTest, MatchLengthsAndDistanceClassesReachIntoThePreviousMemb
     }
 }
 
+TEST_F(MemberDecoderTest, FailedCodeKeepsThePreviousTableUntilTheChunkEnds) {
+    // Block 1 (one symbol) makes every literal/length code decode to 'A'.
+    // Block 2 (size 0: its codes serve the rest of the member) sends three
+    // literal/length codes of 1 bit each, which overfill the code space: that
+    // table fails and keeps block 1's, so the chunk still runs to its end on
+    // 'A', and only then does the member fail.
+    Bits b = singleSymbolBlock(1, 'A', 0);
+    b.put(0, 16).put(0, 5).put(3, 5).put(3, 9).put(0, 4).put(0, 4);
+    Bytes out;
+    EXPECT_FALSE(decode(b.bytes(), out, 20000));
+    EXPECT_EQ(Bytes(out.begin(), out.begin() + 8192), Bytes(8192, 'A'));
+    EXPECT_EQ(Bytes(out.begin() + 8192, out.end()), Bytes(20000 - 8192, 0xAA));
+}
+
 TEST_F(MemberDecoderTest, DamagedStreamsFailWithoutOverrun) {
     struct Case {
         const char* name;

@@ -1,6 +1,7 @@
 // Streams cross between our tools and independent LZH programs: torvpack's
 // streams, wrapped in level-0 headers, extract with lhasa; the lh5 members of
-// archives made by jlha decode with torvpack to identical bytes.
+// archives made by jlha decode with torvpack to identical bytes. Both on
+// synthetic samples and on the Lumivane payload.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -64,6 +65,31 @@ std::vector<Sample> samples() {
     return out;
 }
 
+// The Lumivane payload as the build stages it (texts and template bitmaps;
+// the Windows program exists only in the Windows builds), drawn afresh into
+// `dir` by the payload generator. Names are flattened to one level.
+std::vector<Sample> payloadSamples(const fs::path& dir) {
+    const fs::path stage = dir / "payload";
+    const std::string command = std::string(PAYLOAD_TOOL_PATH) + " '" + stage.string() + "' '" +
+                                (dir / "payload.names").string() + "'";
+    if (std::system(command.c_str()) != 0) return {};
+    std::vector<Sample> out;
+    std::ifstream names(dir / "payload.names");
+    for (std::string name; std::getline(names, name);) {
+        if (!name.empty() && name.back() == '\r') name.pop_back();
+        std::string hostName = name;
+        std::string flat = "payload_" + name;
+        for (char& c : hostName)
+            if (c == '\\') c = '/';
+        for (char& c : flat)
+            if (c == '\\' || c == ' ') c = '_';
+        out.push_back({flat, readFile(stage / hostName)});
+    }
+    return out;
+}
+
+constexpr size_t kPayloadFiles = 57;  // readme.txt, template.txt and 55 bitmaps
+
 class LzhInteropTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -78,7 +104,10 @@ protected:
 
 TEST_F(LzhInteropTest, TorvpackStreamsExtractWithLhasa) {
     ASSERT_TRUE(fs::exists(LHASA_PATH)) << "lhasa is not installed";
-    const std::vector<Sample> all = samples();
+    std::vector<Sample> all = samples();
+    const std::vector<Sample> payload = payloadSamples(dir);
+    ASSERT_EQ(payload.size(), kPayloadFiles);
+    all.insert(all.end(), payload.begin(), payload.end());
     std::vector<std::pair<std::string, Bytes>> members;
     std::vector<Bytes> originals;
     for (const Sample& s : all) {
@@ -97,7 +126,10 @@ TEST_F(LzhInteropTest, TorvpackStreamsExtractWithLhasa) {
 
 TEST_F(LzhInteropTest, JlhaStreamsDecodeWithTorvpack) {
     ASSERT_TRUE(fs::exists(JLHA_PATH)) << "jlha is not installed";
-    const std::vector<Sample> all = samples();
+    std::vector<Sample> all = samples();
+    const std::vector<Sample> payload = payloadSamples(dir);
+    ASSERT_EQ(payload.size(), kPayloadFiles);
+    all.insert(all.end(), payload.begin(), payload.end());
     std::string names;
     for (const Sample& s : all) {
         writeFile(dir / "in" / s.name, s.data);
@@ -110,6 +142,7 @@ TEST_F(LzhInteropTest, JlhaStreamsDecodeWithTorvpack) {
     ASSERT_EQ(members.size(), all.size());
 
     size_t decoded = 0;
+    size_t payloadDecoded = 0;
     for (const Sample& s : all) {
         SCOPED_TRACE(s.name);
         const lzh::Member* m = nullptr;
@@ -132,9 +165,12 @@ TEST_F(LzhInteropTest, JlhaStreamsDecodeWithTorvpack) {
             << log();
         EXPECT_EQ(readFile(dir / "out" / s.name), s.data);
         ++decoded;
+        if (s.name.rfind("payload_", 0) == 0) ++payloadDecoded;
     }
-    // Every compressible sample of 8192 bytes or more came as an lh5 stream.
-    EXPECT_GE(decoded, 12u);
+    // Every compressible sample of 8192 bytes or more, and every payload
+    // file, came as an lh5 stream.
+    EXPECT_GE(decoded, 12u + kPayloadFiles);
+    EXPECT_EQ(payloadDecoded, kPayloadFiles);
 }
 
 }  // namespace

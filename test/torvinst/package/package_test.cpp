@@ -335,7 +335,8 @@ TEST(MemberNameTest, AcceptsOrdinaryNamesAndRefusesUnsafeOnes) {
         EXPECT_TRUE(isSafeMemberName(ok)) << ok;
     }
     for (const char* bad : {"", "\\x", "C:x", "x:stream", "..", ".", "a\\..", "a\\.\\b", "a\\\\b", "a\\", "a/b",
-                            "NUL", "con.txt", "sub\\Aux", "LPT1.log", "com9", "tab\tname"}) {
+                            "NUL", "con.txt", "sub\\Aux", "LPT1.log", "com9", "tab\tname", "com0", "LPT0.txt",
+                            "com\xB9", "lpt\xB2.txt", "COM\xB3"}) {
         EXPECT_FALSE(isSafeMemberName(bad)) << bad;
     }
 }
@@ -366,6 +367,8 @@ TEST_F(PackageTest, MemberFailuresThatAreNotTheRecordsFault) {
     decoder_.succeed = false;  // a damaged stream
     EXPECT_EQ(extractor_.extractMember(0), 0);
     EXPECT_FALSE(fs::exists(target_ / "c.bin"));
+    // The install folder gets its backslash only once the member has decoded.
+    EXPECT_EQ(std::string(state_.targetFolder), packagePath(target_));
     decoder_.succeed = true;
 
     PackageExtractor noDecoder(state_, files_, nullptr);

@@ -4,6 +4,8 @@
 // size_ratio (ours / jlha, lower is better).
 #include <benchmark/benchmark.h>
 
+#include "file_bytes.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -23,15 +25,8 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
-Bytes readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, const Bytes& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-}
+using torvinst::testing::readFile;
+using torvinst::testing::writeFile;
 
 void append(Bytes& to, const Bytes& from) { to.insert(to.end(), from.begin(), from.end()); }
 

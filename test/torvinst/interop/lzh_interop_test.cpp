@@ -4,6 +4,8 @@
 // synthetic samples and on the Lumivane payload.
 #include <gtest/gtest.h>
 
+#include "file_bytes.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,15 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using lzh::Bytes;
 
-Bytes readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, const Bytes& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-}
+using torvinst::testing::readFile;
+using torvinst::testing::writeFile;
 
 // Runs a shell command in `dir`; its output goes to `dir`/log.txt.
 int run(const fs::path& dir, const std::string& command) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "host_files.h"
 #include "lh5_encoder.h"
 #include "member_header.h"
 #include "member_stream_decoder.h"
@@ -26,12 +27,6 @@ namespace torvpack {
 
 namespace {
 
-bool readWholeFile(const fs::path& path, std::vector<uint8_t>& data) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
 
 // The host path of a member name under `dir`.
 fs::path hostPath(const fs::path& dir, const std::string& name) {
@@ -162,10 +157,7 @@ int runBuild(int argc, char** argv) {
         }
     }
 
-    std::ofstream out(packagePath, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(package.data()), static_cast<std::streamsize>(package.size()));
-    out.close();
-    if (!out) {
+    if (!writeWholeFile(packagePath, package.data(), package.size())) {
         std::fprintf(stderr, "torvpack: cannot write %s\n", packagePath.string().c_str());
         return 1;
     }

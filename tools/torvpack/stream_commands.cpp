@@ -1,35 +1,19 @@
 // torvpack encode / decode: one raw stream, no package record around it.
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "commands.h"
+#include "host_files.h"
 #include "lh5_encoder.h"
 #include "member_decoder.h"
 
 namespace torvpack {
 
 namespace {
-
-bool readFile(const char* path, std::vector<uint8_t>& data) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-bool writeFile(const char* path, const uint8_t* data, size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    out.close();
-    return !out.fail();
-}
 
 // A whole decimal number that fits in 32 bits, nothing else.
 bool parseSize(const char* text, uint32_t& value) {
@@ -52,12 +36,12 @@ int runEncode(int argc, char** argv) {
         return 2;
     }
     std::vector<uint8_t> data;
-    if (!readFile(argv[0], data)) {
+    if (!readWholeFile(argv[0], data)) {
         std::fprintf(stderr, "torvpack: cannot read %s\n", argv[0]);
         return 1;
     }
     const std::vector<uint8_t> stream = lh5::encodeStream(data.data(), data.size());
-    if (!writeFile(argv[1], stream.data(), stream.size())) {
+    if (!writeWholeFile(argv[1], stream.data(), stream.size())) {
         std::fprintf(stderr, "torvpack: cannot write %s\n", argv[1]);
         return 1;
     }
@@ -75,7 +59,7 @@ int runDecode(int argc, char** argv) {
         return 2;
     }
     std::vector<uint8_t> stream;
-    if (!readFile(argv[0], stream)) {
+    if (!readWholeFile(argv[0], stream)) {
         std::fprintf(stderr, "torvpack: cannot read %s\n", argv[0]);
         return 1;
     }
@@ -90,7 +74,7 @@ int runDecode(int argc, char** argv) {
         std::fprintf(stderr, "torvpack: %s is damaged (a code table of the stream failed)\n", argv[0]);
         return 1;
     }
-    if (!writeFile(argv[1], output.data(), output.size())) {
+    if (!writeWholeFile(argv[1], output.data(), output.size())) {
         std::fprintf(stderr, "torvpack: cannot write %s\n", argv[1]);
         return 1;
     }

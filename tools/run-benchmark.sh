@@ -3,7 +3,8 @@
 # (without any, every processor and memory test runs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+# Set-up and build talk on stderr, so that stdout carries the report alone.
+tools/install-deps.sh >&2
 cmake --preset native >/dev/null
-cmake --build --preset native --target korvanti-cli
+cmake --build --preset native --target korvanti-cli >&2
 exec build/native/korvanti/cli/korvanti-cli "$@"
